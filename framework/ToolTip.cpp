@@ -1,0 +1,5 @@
+#include "framework/ToolTip.h"
+
+void AfxRelayToolTipMessage(const MSG*)
+{
+}
