@@ -154,6 +154,10 @@ TEST(NumberShuffleTest, BeginStartsAfresh)
         anNumbers.push_back(shuffle.Draw());
     EXPECT_EQ(anNumbers, (std::vector<int>{1, 3, 2, 4}));
     EXPECT_EQ(shuffle.GetDrawCount(), 8);
+
+    // Every number is given: a further draw answers 0 instead of looping for ever.
+    EXPECT_EQ(shuffle.Draw(), 0);
+    EXPECT_EQ(shuffle.GetDrawCount(), 8);
 }
 
 }  // namespace
