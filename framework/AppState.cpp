@@ -1,5 +1,6 @@
 #include "framework/AppState.h"
 #include "framework/Menu.h"
+#include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 AFX_MODULE_STATE* AfxGetModuleState()
@@ -13,9 +14,11 @@ CWinApp* AfxGetApp()
     return AfxGetModuleState()->pCurrentWinApp;
 }
 
+// The application's m_pMainWnd once there is an application object.
 CWnd* AfxGetMainWnd()
 {
-    return AfxGetModuleState()->pMainWnd;
+    CWinApp* pApp = AfxGetModuleState()->pCurrentWinApp;
+    return pApp != nullptr ? pApp->m_pMainWnd : AfxGetModuleState()->pMainWnd;
 }
 
 HINSTANCE AfxGetInstanceHandle()
@@ -45,6 +48,8 @@ void AfxSetApp(CWinApp* pApp)
 void AfxSetMainWnd(CWnd* pWnd)
 {
     AfxGetModuleState()->pMainWnd = pWnd;
+    if (CWinApp* pApp = AfxGetModuleState()->pCurrentWinApp)
+        pApp->m_pMainWnd = pWnd;
 }
 
 void AfxSetInstanceHandle(HINSTANCE hInstance)
