@@ -31,7 +31,7 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
 namespace {
 
 // Calls one command entry; the result says whether the command counts as handled.
-BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, const AFX_MSGMAP_ENTRY* pEntry, void* pExtra)
+BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, const AFX_MSGMAP_ENTRY* pEntry, void* pExtra)
 {
     switch (pEntry->nSig) {
     case AfxSigCmd_v:
@@ -60,7 +60,6 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, const AFX_MSGMAP_E
             nID, pNotify->pNMHDR, pNotify->pResult);
     }
     default:
-        (void)nCode;
         return FALSE;
     }
 }
@@ -91,7 +90,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 pHandlerInfo->pmf = pEntry->pfn;
                 return TRUE;
             }
-            if (DispatchCmdMsg(this, nID, nCode, pEntry, pExtra))
+            if (DispatchCmdMsg(this, nID, pEntry, pExtra))
                 return TRUE;
             // Only an _EX handler may decline; then the search goes on past it.
             if (!IsExtendedSig(pEntry->nSig))
