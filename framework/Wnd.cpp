@@ -3,6 +3,7 @@
 #include "framework/MemoryException.h"
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
+#include "framework/ToolTip.h"
 #include "framework/WndClass.h"
 
 #include <map>
@@ -116,6 +117,9 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
         lResult = ProcessWndProcException(hWnd, nMsg, WndProcFailure::Other);
     }
 
+    // A tip must not outlast the main window's activation.
+    if (nMsg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE && pWnd == AfxGetMainWnd())
+        AfxCancelToolTips();
     if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd)
         pWnd->OnNcDestroyed();    // may delete pWnd
 
@@ -573,8 +577,41 @@ DWORD CWnd::GetExStyle() const
 
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {
+    if (!bEnable && m_bToolTipsEnabled && m_hWnd != nullptr)
+        AfxRemoveToolTipOwner(m_hWnd);
     m_bToolTipsEnabled = bEnable;
     return TRUE;
+}
+
+INT_PTR CWnd::OnToolHitTest(POINT point, TOOLINFOA* pTI) const
+{
+    if (m_hWnd == nullptr)
+        return -1;
+    POINT ptScreen = point;
+    ::ClientToScreen(m_hWnd, &ptScreen);
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        // Static texts carry the id 0xFFFF: they are never tools.
+        int nID = ::GetDlgCtrlID(hChild);
+        if (static_cast<WORD>(nID) == 0xFFFF || (::GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE) == 0)
+            continue;
+        RECT rect;
+        ::GetWindowRect(hChild, &rect);
+        if (!::PtInRect(&rect, ptScreen))
+            continue;
+        if (pTI != nullptr) {
+            pTI->hwnd = m_hWnd;
+            pTI->uId = reinterpret_cast<UINT_PTR>(hChild);
+            pTI->uFlags |= TTF_IDISHWND;
+            pTI->lpszText = LPSTR_TEXTCALLBACKA;
+        }
+        return nID;
+    }
+    return -1;
+}
+
+void CWnd::CancelToolTips()
+{
+    AfxCancelToolTips();
 }
 
 int CWnd::OnCreate(LPCREATESTRUCT)

@@ -3,6 +3,8 @@
 #include "framework/CmdTarget.h"
 #include "framework/String.h"
 
+#include <commctrl.h>
+
 class CMenu;
 struct CCreateContext;
 
@@ -90,6 +92,11 @@ public:
     // Tooltips for the child windows; may be called before the window exists.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     BOOL m_bToolTipsEnabled;
+    // The tool under point (client coordinates): the first visible child with an id whose window
+    // rectangle holds the point, as a callback tool named by its handle; -1 when none.
+    virtual INT_PTR OnToolHitTest(POINT point, TOOLINFOA* pTI) const;
+    // Hides the tip on screen; it comes back only when the pointer reaches another tool.
+    static void CancelToolTips();
 
 protected:
     // Default handlers of the ON_WM_ entries: each hands the message to Default().
