@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CBoardWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_CLOSE()
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNeedText)
+    ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, OnToolTipNeedText)
 END_MESSAGE_MAP()
 
 namespace {
@@ -106,9 +107,50 @@ void CBoardWnd::OnClose()
     Default();
 }
 
-BOOL CBoardWnd::OnToolTipNeedText(UINT, NMHDR*, LRESULT*)
+// The text of the tip over a number button: where the next number is, asked afresh each time a tip shows.
+// Answers the wide request with the same decisions, for a board whose tooltip talks Unicode.
+BOOL CBoardWnd::OnToolTipNeedText(UINT, NMHDR* pNMHDR, LRESULT*)
 {
-    return FALSE;
+    if (!m_bNavigation)
+        return FALSE;
+
+    bool bWide = pNMHDR->code == TTN_NEEDTEXTW;
+    TOOLTIPTEXTA* pTTA = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
+    TOOLTIPTEXTW* pTTW = reinterpret_cast<TOOLTIPTEXTW*>(pNMHDR);
+    UINT nFlags = bWide ? pTTW->uFlags : pTTA->uFlags;
+    HWND hWndTool;
+    int nID;
+    if (nFlags & TTF_IDISHWND) {
+        hWndTool = reinterpret_cast<HWND>(pNMHDR->idFrom);
+        nID = ::GetDlgCtrlID(hWndTool);
+    } else {
+        nID = static_cast<int>(pNMHDR->idFrom);
+        hWndTool = pNMHDR->hwndFrom;
+    }
+    if (nID <= IDC_NUMBER_BASE)
+        return FALSE;
+    if (nID >= m_nGridSize * m_nGridSize + IDC_NUMBER_BASE + 1)
+        return FALSE;
+    if (!::IsWindowEnabled(hWndTool))
+        return FALSE;
+
+    int nNext = m_nCleared + 1;
+    CNumberCell* pButton = m_apButtons[nID - IDC_NUMBER_BASE - 1];
+    // No game on the board yet (or its buttons already gone): nothing to point at.
+    if (pButton == nullptr)
+        return FALSE;
+    char szHint[80];
+    LPCSTR pszText = m_szHintHere;
+    if (pButton->GetNumber() != nNext) {
+        FormatText(szHint, sizeof(szHint), m_szHintNext, nNext);
+        pszText = szHint;
+    }
+
+    if (bWide)
+        ::MultiByteToWideChar(932, 0, pszText, -1, pTTW->szText, static_cast<int>(sizeof(pTTW->szText) / sizeof(WCHAR)));
+    else
+        CopyText(pTTA->szText, pszText);
+    return TRUE;
 }
 
 CNumberCell* CBoardWnd::NewButton(int nRow, int nCol, int nPosition, int nCellSize)
