@@ -1,7 +1,4 @@
-// Placeholder entry point until the application object exists.
-#include <windows.h>
+// The one application object; the framework's WinMain runs it.
+#include "ui/GameApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    return 0;
-}
+CGameApp theApp;
