@@ -6,6 +6,7 @@
 #include "framework/ToolTip.h"
 #include "framework/WndClass.h"
 
+#include <exception>
 #include <map>
 #include <new>
 
@@ -31,6 +32,8 @@ std::map<HWND, CWnd*>& TempMap()
 
 thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hHookCbt = nullptr;
+// What attaching a new window threw inside the system's CreateWindowEx, rethrown once it returns.
+thread_local std::exception_ptr t_pCreateFailure;
 thread_local MSG t_lastSentMsg = {};
 
 enum class WndProcFailure { Memory, Other };
@@ -65,7 +68,16 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
         if (!bImeWindow) {
             CWnd* pWndInit = t_pWndInit;
             t_pWndInit = nullptr;
-            pWndInit->AttachSubclassing(reinterpret_cast<HWND>(wParam));
+            HWND hWnd = reinterpret_cast<HWND>(wParam);
+            try {
+                pWndInit->AttachSubclassing(hWnd);
+            } catch (...) {
+                // Nothing may unwind through the system's code: refuse the window instead.
+                if (pWndInit->m_hWnd == hWnd)
+                    pWndInit->Detach();
+                t_pCreateFailure = std::current_exception();
+                return 1;
+            }
         }
     }
     return ::CallNextHookEx(t_hHookCbt, nCode, wParam, lParam);
@@ -76,6 +88,7 @@ void AfxHookWindowCreate(CWnd* pWnd)
     if (t_hHookCbt == nullptr)
         t_hHookCbt = ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
     t_pWndInit = pWnd;
+    t_pCreateFailure = nullptr;    // a dialog reports a refused window by its result instead
 }
 
 BOOL AfxUnhookWindowCreate()
@@ -284,6 +297,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     // A window that never came into being got no WM_NCDESTROY: clean up here instead.
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
+    if (t_pCreateFailure) {
+        std::exception_ptr pFailure = t_pCreateFailure;
+        t_pCreateFailure = nullptr;
+        std::rethrow_exception(pFailure);
+    }
     return hWnd != nullptr;
 }
 
