@@ -26,6 +26,7 @@ struct RequestLog {
 
 RequestLog g_requests;
 HHOOK g_hHookRet = nullptr;
+POINT g_ptLastMove = { -1, -1 };    // where the last mouse move taken from the queue happened
 
 // Sees each text request after the board has answered it.
 LRESULT CALLBACK CallWndRetProc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -156,6 +157,8 @@ void Pump()
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE)
+            g_ptLastMove = msg.pt;
         if (!theHintApp.PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -186,7 +189,8 @@ void PumpFor(DWORD nMs)
 void Command(UINT nID)
 {
     ::SendMessageA(GetFrame(), WM_COMMAND, MAKEWPARAM(nID, 0), 0);
-    Pump();
+    // A new game's start notice has had the activation; the frame gets it back when it closes.
+    PumpUntil([] { return ::GetActiveWindow() == GetFrame(); }, 2000);
 }
 
 bool IsNavigationChecked()
@@ -230,8 +234,7 @@ void ClearBoardAndWaitNextGame()
     static int s_nExpected;
     s_nExpected = nSize * nSize;
     PumpUntil([] { return CountVisibleButtons() == s_nExpected; }, 10000);
-    ::SetForegroundWindow(GetFrame());
-    Pump();
+    PumpUntil([] { return ::GetActiveWindow() == GetFrame(); }, 2000);
 }
 
 void MovePointer(POINT ptScreen)
@@ -246,6 +249,10 @@ void MovePointer(POINT ptScreen)
     ::GetCursorPos(&ptNow);
     if (ptNow.x != ptScreen.x || ptNow.y != ptScreen.y)
         ::SetCursorPos(ptScreen.x, ptScreen.y);
+    // Each move is taken and filtered on its own, so none is merged into the next one.
+    static POINT s_ptTarget;
+    s_ptTarget = ptScreen;
+    PumpUntil([] { return g_ptLastMove.x == s_ptTarget.x && g_ptLastMove.y == s_ptTarget.y; }, 1000);
 }
 
 void ClickPointer()

@@ -277,7 +277,7 @@ TEST_F(HintTest, AfterAWrongClickTheTipStaysAwayUntilThePointerComesBack)
     SwitchHintsOn();
     HWND hButton = FindButton(5);
     HWND hNeighbour = FindButton(6);
-    ASSERT_EQ(HintNext(1), HoverFromOutside(hButton));
+    ASSERT_CP932_EQ(HintNext(1), HoverFromOutside(hButton));
 
     ClickPointer();
     EXPECT_TRUE(PumpUntil([] { return !IsTipVisible(); }, 2000)) << "the press hides the tip";
