@@ -375,3 +375,16 @@ TEST_F(HintTest, DISABLED_HoldTipForScreenshot)
     EXPECT_CP932_EQ(HintNext(7), HoverFromOutside(FindButton(13)));
     PumpFor(4000);
 }
+
+TEST_F(HintTest, BoardWithoutToolTipsShowsNone)
+{
+    SwitchHintsOn();
+    ASSERT_CP932_EQ(kHintHere, HoverFromOutside(FindButton(1)));
+    GetBoard()->EnableToolTips(FALSE);
+    EXPECT_TRUE(PumpUntil([] { return !IsTipVisible(); }, 2000)) << "the tip on screen goes with its tool";
+    ResetRequests();
+    EXPECT_CP932_EQ("", HoverFromOutside(FindButton(2)));
+    EXPECT_EQ(0, GetRequestCount());
+    GetBoard()->EnableToolTips(TRUE);
+    EXPECT_CP932_EQ(HintNext(1), HoverFromOutside(FindButton(2)));
+}
