@@ -52,16 +52,23 @@ BOOL CALLBACK CollectButton(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
+// One batch of input: move there, press, release, all at absolute coordinates, so that no earlier cursor
+// position can take the press.
 void ClickAt(HWND hWnd)
 {
     RECT rc;
     GetWindowRect(hWnd, &rc);
-    SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, in, sizeof(INPUT));
+    LONG nX = ((rc.left + rc.right) / 2 * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    LONG nY = ((rc.top + rc.bottom) / 2 * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    const DWORD anFlags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    INPUT in[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dx = nX;
+        in[i].mi.dy = nY;
+        in[i].mi.dwFlags = anFlags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    SendInput(3, in, sizeof(INPUT));
 }
 
 }  // namespace
@@ -93,8 +100,12 @@ int main(int argc, char** argv)
             Sleep(2);
         HWND hStatus = GetDlgItem(hFrame, kIdStatusBar);
         HWND hBoard = GetDlgItem(hFrame, kIdBoard);
+        // The buttons come after the notice has gone: wait for all 25.
         CButtons buttons;
-        EnumChildWindows(hBoard, CollectButton, reinterpret_cast<LPARAM>(&buttons));
+        for (double t0 = bench::NowMs(); buttons.byNumber.size() < 25 && bench::NowMs() - t0 < 10000; Sleep(2)) {
+            buttons.byNumber.clear();
+            EnumChildWindows(hBoard, CollectButton, reinterpret_cast<LPARAM>(&buttons));
+        }
         Sleep(100);
         for (const auto& entry : buttons.byNumber) {
             std::string before = Text(hStatus);
