@@ -8,6 +8,8 @@
 #include "framework/CmdTarget.h"
 #include "framework/CmdUI.h"
 #include "framework/DC.h"
+#include "framework/DataExchange.h"
+#include "framework/Dialog.h"
 #include "framework/Exception.h"
 #include "framework/FrameWnd.h"
 #include "framework/MemoryException.h"
