@@ -88,6 +88,7 @@ const char* CloseByName(CloseBy how)
     case CloseBy::CloseBox: return "CloseBox";
     case CloseBy::ButtonClick: return "ButtonClick";
     case CloseBy::CommandOk: return "CommandOk";
+    case CloseBy::Quit: return "Quit";
     }
     return "?";
 }
@@ -237,6 +238,9 @@ void CModalDriver::Answer(HWND hDlg, CloseBy how)
     case CloseBy::CommandOk:
         ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, IDOK)));
+        break;
+    case CloseBy::Quit:
+        ::PostQuitMessage(7);
         break;
     }
 }

@@ -13,6 +13,7 @@ enum class CloseBy {
     CloseBox,       // WM_SYSCOMMAND SC_CLOSE, as the caption's close box sends it
     ButtonClick,    // BM_CLICK to the IDOK button
     CommandOk,      // WM_COMMAND IDOK from the IDOK button
+    Quit,           // PostQuitMessage(7), as if the program were told to end meanwhile
 };
 
 const char* CloseByName(CloseBy how);

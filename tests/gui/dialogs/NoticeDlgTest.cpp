@@ -236,6 +236,20 @@ TEST_F(NoticeDlgTest, ALineLongerThan64BytesBlocksOk)
     }
 }
 
+TEST_F(NoticeDlgTest, AQuitMessageEndsTheRunAndIsLeftForTheOuterLoop)
+{
+    CNoticeDlg dlg(m_pOwner->Wnd());
+    FillStart(dlg);
+    CModalDriver driver({ CloseBy::Quit });
+    EXPECT_EQ(-1, dlg.DoModal());
+    ASSERT_EQ(1u, driver.m_snapshots.size());
+    EXPECT_FALSE(::IsWindow(driver.m_snapshots[0].hWnd));
+    EXPECT_TRUE(::IsWindowEnabled(m_pOwner->Handle()));
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "WM_QUIT posted again";
+    EXPECT_EQ(7u, msg.wParam);
+}
+
 // A notice that places itself while initialising is left where it put itself.
 class CPlacedNoticeDlg : public CNoticeDlg {
 public:
