@@ -140,7 +140,8 @@ std::vector<HWND> VisibleButtons(HWND hWndFrame)
     if (hBoard == nullptr)
         return ahButtons;
     for (HWND hChild : guitest::GetChildWindows(hBoard)) {
-        if (::lstrcmpiA(guitest::GetClassNameOf(hChild).c_str(), "Button") == 0 && (::GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE))
+        bool bButton = ::lstrcmpiA(guitest::GetClassNameOf(hChild).c_str(), "Button") == 0;
+        if (bButton && (::GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE))
             ahButtons.push_back(hChild);
     }
     return ahButtons;

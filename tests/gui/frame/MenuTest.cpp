@@ -46,7 +46,8 @@ protected:
 
     void OpenPopUp(int nIndex)
     {
-        ::SendMessageA(m_hWndFrame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(PopUp(nIndex)), MAKELPARAM(nIndex, FALSE));
+        ::SendMessageA(m_hWndFrame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(PopUp(nIndex)),
+                       MAKELPARAM(nIndex, FALSE));
     }
 
     UINT StateOf(UINT nID) const { return ::GetMenuState(m_hMenu, nID, MF_BYCOMMAND); }
@@ -175,7 +176,8 @@ TEST_F(MenuTest, StatusBarToggleRelaysTheBoardAndKeepsTheFrameSize)
     RECT rectFrame = GetWindowRectOf(m_hWndFrame);
     RECT rectClient;
     ::GetClientRect(m_hWndFrame, &rectClient);
-    int nBarHeight = guitest::GetRectInParent(hBar, m_hWndFrame).bottom - guitest::GetRectInParent(hBar, m_hWndFrame).top;
+    RECT rectBar = guitest::GetRectInParent(hBar, m_hWndFrame);
+    int nBarHeight = rectBar.bottom - rectBar.top;
     ASSERT_GT(nBarHeight, 0);
 
     ::SendMessageA(m_hWndFrame, WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
