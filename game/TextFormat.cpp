@@ -394,3 +394,8 @@ int FormatTextV(char* pszBuffer, std::size_t nSize, const char* pszFormat, std::
     }
     return out.Finish();
 }
+
+int CopyText(char* pszBuffer, std::size_t nSize, const char* pszText)
+{
+    return FormatText(pszBuffer, nSize, "%s", pszText);
+}

@@ -10,5 +10,8 @@
 int FormatText(char* pszBuffer, std::size_t nSize, const char* pszFormat, ...);
 int FormatTextV(char* pszBuffer, std::size_t nSize, const char* pszFormat, std::va_list args);
 
+// Copies a text into a fixed buffer, cut short if need be without splitting a two-byte character.
+int CopyText(char* pszBuffer, std::size_t nSize, const char* pszText);
+
 // A lead byte of a two-byte character in code page 932.
 bool IsLeadByte932(unsigned char nByte);

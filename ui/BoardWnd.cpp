@@ -17,22 +17,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// Copies a loaded text into a fixed buffer, cut short if need be without splitting a two-byte character.
-template <size_t nSize>
-void CopyText(char (&szBuffer)[nSize], LPCSTR pszText)
-{
-    size_t nLen = 0;
-    while (pszText[nLen] != '\0') {
-        size_t nChar = IsLeadByte932(static_cast<unsigned char>(pszText[nLen])) && pszText[nLen + 1] != '\0' ? 2 : 1;
-        if (nLen + nChar > nSize - 1)
-            break;
-        nLen += nChar;
-    }
-    for (size_t i = 0; i < nLen; ++i)
-        szBuffer[i] = pszText[i];
-    szBuffer[nLen] = '\0';
-}
-
 CNumberButton* AsButton(CNumberCell* pCell)
 {
     return static_cast<CNumberButton*>(pCell);
@@ -85,13 +69,13 @@ void CBoardWnd::LoadHintTexts()
 {
     CString strText;
     strText.LoadString(IDS_HINT_HERE);
-    CopyText(m_szHintHere, strText);
+    CopyText(m_szHintHere, sizeof m_szHintHere, strText);
     strText.LoadString(IDS_HINT_NEXT);
-    CopyText(m_szHintNext, strText);
+    CopyText(m_szHintNext, sizeof m_szHintNext, strText);
     strText.LoadString(IDS_REMAINING);
-    CopyText(m_szRemaining, strText);
+    CopyText(m_szRemaining, sizeof m_szRemaining, strText);
     strText.LoadString(IDS_CLEARED);
-    CopyText(m_szCleared, strText);
+    CopyText(m_szCleared, sizeof m_szCleared, strText);
 }
 
 void CBoardWnd::OnPaint()
@@ -149,7 +133,7 @@ BOOL CBoardWnd::OnToolTipNeedText(UINT, NMHDR* pNMHDR, LRESULT*)
     if (bWide)
         ::MultiByteToWideChar(932, 0, pszText, -1, pTTW->szText, static_cast<int>(sizeof(pTTW->szText) / sizeof(WCHAR)));
     else
-        CopyText(pTTA->szText, pszText);
+        CopyText(pTTA->szText, sizeof pTTA->szText, pszText);
     return TRUE;
 }
 

@@ -31,17 +31,7 @@ void LoadText(char (&szBuffer)[nSize], UINT nID)
 {
     CString strText;
     strText.LoadString(nID);
-    LPCSTR pszText = strText;
-    size_t nLen = 0;
-    while (pszText[nLen] != '\0') {
-        size_t nChar = IsLeadByte932(static_cast<unsigned char>(pszText[nLen])) && pszText[nLen + 1] != '\0' ? 2 : 1;
-        if (nLen + nChar > nSize - 1)
-            break;
-        nLen += nChar;
-    }
-    for (size_t i = 0; i < nLen; ++i)
-        szBuffer[i] = pszText[i];
-    szBuffer[nLen] = '\0';
+    CopyText(szBuffer, nSize, strText);
 }
 
 } // namespace

@@ -216,4 +216,26 @@ TEST(TextFormatTest, TruncationNeverSplitsATwoByteCharacter)
     }
 }
 
+TEST(TextFormatTest, CopyTextKeepsFormatsLiteralAndCutsWholeCharacters)
+{
+    struct {
+        const char* pszText;
+        std::size_t nSize;
+        const char* pszExpected;
+    } const aCases[] = {
+        // A loaded format is copied as it stands, conversions and all.
+        {"%3.2f \x95\x62\x82\xC5\x83\x4E\x83\x8A\x83\x41!!", 64, "%3.2f \x95\x62\x82\xC5\x83\x4E\x83\x8A\x83\x41!!"},
+        {"\x8E\x9F\x82\xCD %i \x82\xC5\x82\xB7\xA5\xA5\xA5", 80, "\x8E\x9F\x82\xCD %i \x82\xC5\x82\xB7\xA5\xA5\xA5"},
+        {"", 8, ""},
+        {"ab\x8C\xC2", 4, "ab"},
+        {"ab\x8C\xC2", 5, "ab\x8C\xC2"},
+    };
+    for (const auto& c : aCases) {
+        char szBuffer[80];
+        std::memset(szBuffer, 0x55, sizeof(szBuffer));
+        EXPECT_EQ(CopyText(szBuffer, c.nSize, c.pszText), static_cast<int>(std::strlen(c.pszText)));
+        EXPECT_EQ(std::string(szBuffer), c.pszExpected) << "size " << c.nSize;
+    }
+}
+
 }  // namespace
