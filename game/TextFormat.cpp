@@ -62,23 +62,23 @@ private:
     bool m_bLastKeptLead = false;
 };
 
-struct CSpec {
+struct CField {
     bool bLeft = false, bZero = false, bPlus = false, bSpace = false, bAlt = false;
     int nWidth = 0;
     int nPrecision = -1;
 };
 
 // Sign, body and padding laid out by width and flags; zeros go between sign and body.
-void PutField(COutput& out, const CSpec& spec, const std::string& strSign, const std::string& strBody,
+void PutField(COutput& out, const CField& field, const std::string& strSign, const std::string& strBody,
               bool bZeroAllowed)
 {
     const int nLength = static_cast<int>(strSign.size() + strBody.size());
-    const int nPad = spec.nWidth > nLength ? spec.nWidth - nLength : 0;
-    if (spec.bLeft) {
+    const int nPad = field.nWidth > nLength ? field.nWidth - nLength : 0;
+    if (field.bLeft) {
         out.Put(strSign.data(), strSign.size());
         out.Put(strBody.data(), strBody.size());
         out.Repeat(' ', nPad);
-    } else if (spec.bZero && bZeroAllowed) {
+    } else if (field.bZero && bZeroAllowed) {
         out.Put(strSign.data(), strSign.size());
         out.Repeat('0', nPad);
         out.Put(strBody.data(), strBody.size());
@@ -89,18 +89,18 @@ void PutField(COutput& out, const CSpec& spec, const std::string& strSign, const
     }
 }
 
-std::string SignText(const CSpec& spec, bool bNegative)
+std::string SignText(const CField& field, bool bNegative)
 {
     if (bNegative)
         return "-";
-    if (spec.bPlus)
+    if (field.bPlus)
         return "+";
-    if (spec.bSpace)
+    if (field.bSpace)
         return " ";
     return std::string();
 }
 
-void PutInteger(COutput& out, const CSpec& spec, unsigned long long nMagnitude, bool bNegative, unsigned nBase,
+void PutInteger(COutput& out, const CField& field, unsigned long long nMagnitude, bool bNegative, unsigned nBase,
                 bool bUpper)
 {
     const char* pszDigits = bUpper ? "0123456789ABCDEF" : "0123456789abcdef";
@@ -109,10 +109,10 @@ void PutInteger(COutput& out, const CSpec& spec, unsigned long long nMagnitude, 
         strDigits.insert(strDigits.begin(), pszDigits[nMagnitude % nBase]);
         nMagnitude /= nBase;
     }
-    const std::size_t nMinDigits = spec.nPrecision < 0 ? 1 : static_cast<std::size_t>(spec.nPrecision);
+    const std::size_t nMinDigits = field.nPrecision < 0 ? 1 : static_cast<std::size_t>(field.nPrecision);
     if (strDigits.size() < nMinDigits)
         strDigits.insert(0, nMinDigits - strDigits.size(), '0');
-    PutField(out, spec, nBase == 10 ? SignText(spec, bNegative) : std::string(), strDigits, spec.nPrecision < 0);
+    PutField(out, field, nBase == 10 ? SignText(field, bNegative) : std::string(), strDigits, field.nPrecision < 0);
 }
 
 // Unsigned big integer in base 10^9, least significant limb first.
@@ -220,12 +220,12 @@ void SignificantDigits(double dValue, std::string& strDigits, int& nPoint)
         strDigits.pop_back();
 }
 
-void PutFixed(COutput& out, const CSpec& spec, double dValue)
+void PutFixed(COutput& out, const CField& field, double dValue)
 {
-    const int nDecimals = spec.nPrecision < 0 ? 6 : spec.nPrecision;
+    const int nDecimals = field.nPrecision < 0 ? 6 : field.nPrecision;
     const bool bNegative = std::signbit(dValue);
     if (dValue != dValue || dValue - dValue != 0.0) {
-        PutField(out, spec, SignText(spec, bNegative), dValue != dValue ? "nan" : "inf", false);
+        PutField(out, field, SignText(field, bNegative), dValue != dValue ? "nan" : "inf", false);
         return;
     }
 
@@ -252,10 +252,10 @@ void PutFixed(COutput& out, const CSpec& spec, double dValue)
         strScaled.insert(0, nMinLength - strScaled.size(), '0');
 
     std::string strBody = strScaled.substr(0, strScaled.size() - nDecimals);
-    if (nDecimals > 0 || spec.bAlt)
+    if (nDecimals > 0 || field.bAlt)
         strBody += '.';
     strBody += strScaled.substr(strScaled.size() - nDecimals);
-    PutField(out, spec, SignText(spec, bNegative), strBody, true);
+    PutField(out, field, SignText(field, bNegative), strBody, true);
 }
 
 }  // namespace
@@ -285,38 +285,38 @@ int FormatTextV(char* pszBuffer, std::size_t nSize, const char* pszFormat, std::
             continue;
         }
         const char* pszStart = p++;
-        CSpec spec;
+        CField field;
         for (;; ++p) {
-            if (*p == '-') spec.bLeft = true;
-            else if (*p == '0') spec.bZero = true;
-            else if (*p == '+') spec.bPlus = true;
-            else if (*p == ' ') spec.bSpace = true;
-            else if (*p == '#') spec.bAlt = true;
+            if (*p == '-') field.bLeft = true;
+            else if (*p == '0') field.bZero = true;
+            else if (*p == '+') field.bPlus = true;
+            else if (*p == ' ') field.bSpace = true;
+            else if (*p == '#') field.bAlt = true;
             else break;
         }
         if (*p == '*') {
-            spec.nWidth = va_arg(args, int);
-            if (spec.nWidth < 0) {
-                spec.bLeft = true;
-                spec.nWidth = spec.nWidth == INT_MIN ? INT_MAX : -spec.nWidth;
+            field.nWidth = va_arg(args, int);
+            if (field.nWidth < 0) {
+                field.bLeft = true;
+                field.nWidth = field.nWidth == INT_MIN ? INT_MAX : -field.nWidth;
             }
             ++p;
         } else {
             for (; *p >= '0' && *p <= '9'; ++p)
-                spec.nWidth = spec.nWidth > (INT_MAX - 9) / 10 ? INT_MAX : spec.nWidth * 10 + (*p - '0');
+                field.nWidth = field.nWidth > (INT_MAX - 9) / 10 ? INT_MAX : field.nWidth * 10 + (*p - '0');
         }
         if (*p == '.') {
             ++p;
-            spec.nPrecision = 0;
+            field.nPrecision = 0;
             if (*p == '*') {
-                spec.nPrecision = va_arg(args, int);
-                if (spec.nPrecision < 0)
-                    spec.nPrecision = -1;
+                field.nPrecision = va_arg(args, int);
+                if (field.nPrecision < 0)
+                    field.nPrecision = -1;
                 ++p;
             } else {
                 for (; *p >= '0' && *p <= '9'; ++p)
-                    spec.nPrecision = spec.nPrecision > (INT_MAX - 9) / 10 ? INT_MAX
-                                                                          : spec.nPrecision * 10 + (*p - '0');
+                    field.nPrecision = field.nPrecision > (INT_MAX - 9) / 10 ? INT_MAX
+                                                                          : field.nPrecision * 10 + (*p - '0');
             }
         }
         int nLong = 0;   // -1 short, 1 long, 2 long long
@@ -350,7 +350,7 @@ int FormatTextV(char* pszBuffer, std::size_t nSize, const char* pszFormat, std::
             // Magnitude in unsigned arithmetic so the most negative value has one.
             const unsigned long long nMagnitude =
                 nValue < 0 ? 0ull - static_cast<unsigned long long>(nValue) : static_cast<unsigned long long>(nValue);
-            PutInteger(out, spec, nMagnitude, nValue < 0, 10, false);
+            PutInteger(out, field, nMagnitude, nValue < 0, 10, false);
             break;
         }
         case 'u':
@@ -361,16 +361,16 @@ int FormatTextV(char* pszBuffer, std::size_t nSize, const char* pszFormat, std::
             else if (nLong == 1) nValue = va_arg(args, unsigned long);
             else if (nLong == -1) nValue = static_cast<unsigned short>(va_arg(args, unsigned int));
             else nValue = va_arg(args, unsigned int);
-            PutInteger(out, spec, nValue, false, cConversion == 'u' ? 10 : 16, cConversion == 'X');
+            PutInteger(out, field, nValue, false, cConversion == 'u' ? 10 : 16, cConversion == 'X');
             break;
         }
         case 'f':
         case 'F':
-            PutFixed(out, spec, va_arg(args, double));
+            PutFixed(out, field, va_arg(args, double));
             break;
         case 'c': {
             const char c = static_cast<char>(va_arg(args, int));
-            PutField(out, spec, std::string(), std::string(1, c), false);
+            PutField(out, field, std::string(), std::string(1, c), false);
             break;
         }
         case 's': {
@@ -378,9 +378,9 @@ int FormatTextV(char* pszBuffer, std::size_t nSize, const char* pszFormat, std::
             if (!psz)
                 psz = "(null)";
             std::size_t nLength = 0;
-            while (psz[nLength] && (spec.nPrecision < 0 || nLength < static_cast<std::size_t>(spec.nPrecision)))
+            while (psz[nLength] && (field.nPrecision < 0 || nLength < static_cast<std::size_t>(field.nPrecision)))
                 ++nLength;
-            PutField(out, spec, std::string(), std::string(psz, nLength), false);
+            PutField(out, field, std::string(), std::string(psz, nLength), false);
             break;
         }
         case '%':

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Plays Pelmo.exe as a person would: real mouse and keys through xdotool on the X display, state read
-back through our inspector (a console program in the same Wine session) and screenshots.
+back through our window probe (a console program in the same Wine session) and screenshots.
 
 Run by CTest in the Windows tree (see CMakeLists.txt); needs DISPLAY (scripts/test starts a private Xvfb
 of 1024x768, and the Wine virtual desktop of the same size sits at (0, 0), so Windows screen coordinates
@@ -101,7 +101,7 @@ def check_eq(expected, actual, what):
 
 
 # ---------------------------------------------------------------------------------------------------------
-# Windows as the inspector reports them.
+# Windows as the probe reports them.
 
 
 class Win:
@@ -209,8 +209,8 @@ class Snap:
         return "\n".join(lines) or "  (no visible window)"
 
 
-class Inspector:
-    """One long-lived inspector process: keeps the wineserver warm and answers in a few milliseconds."""
+class Probe:
+    """One long-lived probe process: keeps the wineserver warm and answers in a few milliseconds."""
 
     def __init__(self, wine_run, prefix, exe):
         self.proc = subprocess.Popen([wine_run, "--prefix", prefix, exe, "serve"], stdin=subprocess.PIPE,
@@ -222,7 +222,7 @@ class Inspector:
         self.proc.stdin.flush()
         out = self.proc.stdout.readline()
         if not out:
-            raise RuntimeError("inspector ended")
+            raise RuntimeError("window probe ended")
         return json.loads(out)
 
     def snap(self):
@@ -354,7 +354,7 @@ class Game:
 class Suite:
     def __init__(self, args):
         self.args = args
-        self.ins = Inspector(args.wine_run, args.prefix, args.inspector)
+        self.probe = Probe(args.wine_run, args.prefix, args.winprobe)
         self.game = None
         self.log = []
 
@@ -364,7 +364,7 @@ class Suite:
         deadline = time.monotonic() + timeout
         last = None
         while True:
-            last = self.ins.snap()
+            last = self.probe.snap()
             got = pred(last)
             if got:
                 return got
@@ -378,7 +378,7 @@ class Suite:
 
     def settle(self, seconds=0.15):
         time.sleep(seconds)
-        return self.ins.snap()
+        return self.probe.snap()
 
     # -- the program --------------------------------------------------------------------------------------
 
@@ -393,7 +393,7 @@ class Suite:
         # Nothing of a killed program may linger into the next case.
         self.wait(lambda s: not s.pids and s, "no Pelmo.exe process", timeout=10)
         # Nor any other window: a crash of any program would leave the system's crash dialog here.
-        others = [Win(w) for w in self.ins.ask("snapshot")["windows"]]
+        others = [Win(w) for w in self.probe.ask("snapshot")["windows"]]
         if others:
             screenshot(os.path.join(self.args.out, "stray-windows.png"))
             raise Failure("windows left on the desktop: %r" % others)
@@ -424,7 +424,7 @@ class Suite:
 
     def play(self, wrong_clicks=3, check_each=True):
         """Clicks the visible buttons in order, a few wrong ones in between; returns (snapshot, last click)."""
-        s = self.ins.snap()
+        s = self.probe.snap()
         buttons = s.visible_buttons()
         n = len(s.buttons())  # N*N: cleared buttons stay, hidden, until the next game
         by_number = {int(b.text): b for b in buttons}
@@ -435,7 +435,7 @@ class Suite:
         for number in range(first, n + 1):
             if number in wrong_at:
                 wrong = by_number[random.choice([k for k in by_number if k > number])]
-                before = self.ins.snap()
+                before = self.probe.snap()
                 click(*wrong.center)
                 after = self.settle(0.1)
                 check_eq(before.status(), after.status(), "a wrong click leaves the status text")
@@ -650,7 +650,7 @@ def menus_by_mouse_prompts_and_states(suite):
     suite.close_notice(START_CAPTION)
     suite.wait(lambda s: len(s.visible_buttons()) == 9 and s, "nine buttons")
     # The menu used during a game replaces the count by the idle text.
-    s = suite.ins.snap()
+    s = suite.probe.snap()
     one = [b for b in s.visible_buttons() if b.text == b"1"][0]
     click(*one.center)
     suite.wait(lambda s: s.status() == remaining_text(8) and s, "8 left")
@@ -780,7 +780,7 @@ def hints_on_and_hover(suite):
     by = {int(b.text): b for b in s.visible_buttons()}
     hover(*by[2].center)
     time.sleep(1.5)
-    check(suite.ins.snap().tooltip() is None, "no tip while the hints are off")
+    check(suite.probe.snap().tooltip() is None, "no tip while the hints are off")
     key("alt+v", "n")
     move(5, 5)
     hover(*by[1].center)
@@ -792,7 +792,7 @@ def hints_on_and_hover(suite):
     suite.wait(lambda s: not s.tooltip() and s, "the tip gone after a click", timeout=5)
     xdo("mousemove", by[7].center[0] + 3, by[7].center[1] + 2)
     time.sleep(1.5)
-    check(suite.ins.snap().tooltip() is None, "no tip again while the pointer stays on the clicked button")
+    check(suite.probe.snap().tooltip() is None, "no tip again while the pointer stays on the clicked button")
     click(*by[1].center)
     suite.wait(lambda s: s.status() == remaining_text(24) and s, "24 left")
     hover(*by[3].center)
@@ -803,7 +803,7 @@ def hints_on_and_hover(suite):
     hover(*by[1].center)
     suite.wait(lambda s: not s.tooltip() and s, "no tip over a cleared square", timeout=5)
     time.sleep(1.5)
-    check(suite.ins.snap().tooltip() is None, "no tip over a cleared square")
+    check(suite.probe.snap().tooltip() is None, "no tip over a cleared square")
     # Hints survive a new game; switched off, no tip comes.
     key("alt+s", "2")
     suite.close_notice(START_CAPTION)
@@ -816,7 +816,7 @@ def hints_on_and_hover(suite):
     move(5, 5)
     hover(*by[2].center)
     time.sleep(1.5)
-    check(suite.ins.snap().tooltip() is None, "no tip after the hints were switched off")
+    check(suite.probe.snap().tooltip() is None, "no tip after the hints were switched off")
 
 
 # -- hostile input ----------------------------------------------------------------------------------------
@@ -881,7 +881,7 @@ def robust_input_during_dialogs(suite):
         else:
             key("alt+f", "r")
         suite.wait(lambda s: s.dialog(caption) and s, "dialog %s" % show(caption))
-        before = suite.ins.snap()
+        before = suite.probe.snap()
         storm()
         s = suite.settle(0.3)
         check(s.dialog(caption) is not None, "the dialog is still open after the storm")
@@ -913,13 +913,13 @@ def robust_foreign_messages(suite):
     for cmd in [5000, 5026, 0, 65535] + [rnd.randrange(1, 65536) for _ in range(40)]:
         if cmd in (32771, 32772, 32773, 32774, 32775, 57664, 57665, 32777, 59393) or 5001 <= cmd <= 5025:
             continue
-        suite.ins.post(frame.hwnd, WM_COMMAND, cmd, 0)
+        suite.probe.post(frame.hwnd, WM_COMMAND, cmd, 0)
     s = suite.settle(0.3)
     check(suite.game.alive(), "alive after foreign commands")
     check_eq(25, len(s.visible_buttons()), "foreign commands clear no button")
     check(not s.dialogs(), "foreign commands open no dialog")
     # WM_CLOSE to the board from outside, then the menu.
-    suite.ins.send(s.board().hwnd, WM_CLOSE)
+    suite.probe.send(s.board().hwnd, WM_CLOSE)
     s = suite.settle(0.3)
     check(suite.game.alive(), "alive after WM_CLOSE to the board")
     check(s.board() is None, "the board window is gone")
@@ -968,7 +968,7 @@ def save_readme_screenshot(suite):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--exe", required=True)
-    ap.add_argument("--inspector", required=True)
+    ap.add_argument("--winprobe", required=True)
     ap.add_argument("--wine-run", required=True)
     ap.add_argument("--prefix", required=True)
     ap.add_argument("--out", required=True)
@@ -1024,7 +1024,7 @@ def main():
             finally:
                 suite.stop()
     finally:
-        suite.ins.close()
+        suite.probe.close()
     for line in suite.log:
         print("note: " + line)
     failed = [r for r in results if r[1] == "FAIL"]

@@ -1,9 +1,9 @@
 // Looks at another program's windows from the same Wine session and prints what it sees as JSON lines.
 // Texts are printed as hex of their code page 932 bytes, so the driver compares bytes, never conversions.
 //
-//   inspector snapshot [IMAGE.exe]        one snapshot of the top-level windows (of that image only)
-//   inspector send|post HWND MSG WP LP    SendMessageTimeout / PostMessage, prints the result
-//   inspector serve                       reads the commands above from stdin, one JSON line per command
+//   winprobe snapshot [IMAGE.exe]        one snapshot of the top-level windows (of that image only)
+//   winprobe send|post HWND MSG WP LP    SendMessageTimeout / PostMessage, prints the result
+//   winprobe serve                       reads the commands above from stdin, one JSON line per command
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -53,7 +53,7 @@ std::string Num(unsigned long long v)
     return std::to_string(v);
 }
 
-// WM_GETTEXT through a timeout, so a hung target cannot hang the inspector; a status bar answers with pane 0.
+// WM_GETTEXT through a timeout, so a hung target cannot hang the probe; a status bar answers with pane 0.
 std::string WindowText(HWND hWnd)
 {
     DWORD_PTR len = 0;
