@@ -433,9 +433,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
-    // The sender's own control id, not idFrom: a tooltip puts its tool's id there.
-    UINT nID = pNMHDR->hwndFrom != nullptr ? static_cast<UINT>(::GetDlgCtrlID(pNMHDR->hwndFrom))
-                                           : static_cast<UINT>(pNMHDR->idFrom);
+    // The sender's own control id, not idFrom: a tooltip puts its tool's id there, and a note without a
+    // real sender must not pass for a control's (0 then, like a tooltip's).
+    UINT nID = static_cast<UINT>(::GetDlgCtrlID(pNMHDR->hwndFrom));
     AFX_NOTIFY notify = { pResult, pNMHDR };
     return OnCmdMsg(nID, static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, nullptr);
 }

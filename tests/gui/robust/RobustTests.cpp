@@ -421,6 +421,9 @@ TEST_F(RobustTest, ToolTipRequestsWithBogusToolsAreRefused)
         {"numeric id 0xFFFFFFFF with a bogus sender", reinterpret_cast<HWND>(0x4321), 0xFFFFFFFF, 0, "untouched"},
         {"numeric id 5001 from a bogus sender", reinterpret_cast<HWND>(0x4321), 5001, 0, "untouched"},
         {"numeric id 5001 from a null sender", nullptr, 5001, 0, "untouched"},
+        // Would be a click on the next number if the id were taken from the note itself.
+        {"the next number's id from a null sender", nullptr, static_cast<UINT_PTR>(GetDlgCtrlID(hOne)), 0,
+         "untouched"},
         {"the next button, sent with the board as sender", hBoard, reinterpret_cast<UINT_PTR>(hOne), TTF_IDISHWND,
          "untouched"},
         {"a stranger window with id 5001", hTip, reinterpret_cast<UINT_PTR>(hStranger), TTF_IDISHWND, strAtFirst},
