@@ -6,6 +6,7 @@
 #include "ui/BoardWnd.h"
 #include "ui/GameApp.h"
 #include "ui/MainFrame.h"
+#include "res/resource.h"
 
 #include "common/Cp932.h"
 #include "common/DialogCloser.h"
@@ -62,12 +63,6 @@ void operator delete(void* p, std::size_t) noexcept
 
 namespace {
 
-const UINT kWmGameCleared = WM_USER + 20;
-const int kIdBoard = 0xE900;
-const int kIdStatusBar = 0xE801;
-const UINT kIdGameRetry = 32771;
-const UINT kIdGame2x2 = 32772;
-const UINT kIdViewNavigation = 32777;
 const char kNoMemory[] = "\xd2\xd3\xd8\x82\xaa\x95\x73\x91\xab\x82\xb5\x82\xc4\x82\xa2\x82\xdc\x82\xb7\x81\x42";  // ﾒﾓﾘが不足しています。
 const char kHintHere[] = "\x8e\x9f\x82\xcd\x82\xb1\x82\xb1\x82\xc5\x82\xb7!!";  // 次はここです!!
 
@@ -86,12 +81,12 @@ CMainFrame* Frame()
 
 HWND BoardWindow()
 {
-    return guitest::FindChildById(Frame()->m_hWnd, kIdBoard);
+    return guitest::FindChildById(Frame()->m_hWnd, AFX_IDW_PANE_FIRST);
 }
 
 std::string StatusText()
 {
-    return guitest::GetTextOf(guitest::FindChildById(Frame()->m_hWnd, kIdStatusBar));
+    return guitest::GetTextOf(guitest::FindChildById(Frame()->m_hWnd, AFX_IDW_STATUS_BAR));
 }
 
 // number -> button window, for the visible number buttons of the current game.
@@ -282,7 +277,7 @@ protected:
         Command(32775);
         guitest::PumpPendingMessages();
         if (CFrameAccess::Board(Frame()).GetNavigation())
-            Command(kIdViewNavigation);
+            Command(ID_VIEW_NAVIGATION);
     }
 };
 
@@ -298,7 +293,7 @@ TEST_F(RobustTest, FiveHundredGamesLeaveNoObjectsBehind)
     for (int nGame = 0; nGame < kGames; ++nGame) {
         if (nGame % 50 == 0) {
             nSize = anSizes[(nGame / 50) % 4];
-            Command(kIdGame2x2 + nSize - 2);
+            Command(ID_GAME_2X2 + nSize - 2);
             guitest::PumpPendingMessages();
         }
         ASSERT_TRUE(PlayOneGame(nSize)) << "game " << nGame << " of size " << nSize;
@@ -344,7 +339,7 @@ TEST_F(RobustTest, AllocationFailureInACommandShowsTheMemoryBoxAndTheGameGoesOn)
     {
         guitest::CDialogCloser closer;
         long nBefore = g_nAllocations;
-        Command(kIdGameRetry);
+        Command(ID_GAME_RETRY);
         nAllocationsOfRetry = g_nAllocations - nBefore;
         guitest::PumpPendingMessages();
     }
@@ -355,7 +350,7 @@ TEST_F(RobustTest, AllocationFailureInACommandShowsTheMemoryBoxAndTheGameGoesOn)
         {
             CQuietCloser closer;
             g_nFailCountdown = nFail;
-            Command(kIdGameRetry);
+            Command(ID_GAME_RETRY);
             long nLeft = g_nFailCountdown.exchange(0);
             guitest::PumpPendingMessages();
             // A failure while a notice is being made only skips that notice (its creation reports -1);
@@ -372,7 +367,7 @@ TEST_F(RobustTest, AllocationFailureInACommandShowsTheMemoryBoxAndTheGameGoesOn)
         ASSERT_TRUE(IsWindow(Frame()->m_hWnd)) << "the frame is gone after failing allocation " << nFail;
         // A clean retry afterwards gives a playable game.
         guitest::CDialogCloser after;
-        Command(kIdGameRetry);
+        Command(ID_GAME_RETRY);
         guitest::PumpPendingMessages();
         ASSERT_EQ(25u, VisibleButtons().size()) << "buttons after failing allocation " << nFail;
         ASSERT_TRUE(IsWindowEnabled(Frame()->m_hWnd));
@@ -388,7 +383,7 @@ TEST_F(RobustTest, AllocationFailureInACommandShowsTheMemoryBoxAndTheGameGoesOn)
 TEST_F(RobustTest, ToolTipRequestsWithBogusToolsAreRefused)
 {
     guitest::CDialogCloser closer;
-    Command(kIdViewNavigation);
+    Command(ID_VIEW_NAVIGATION);
     ASSERT_TRUE(CFrameAccess::Board(Frame()).GetNavigation());
     std::map<int, HWND> buttons = VisibleButtons();
     HWND hOne = buttons[1];
@@ -452,7 +447,7 @@ TEST_F(RobustTest, ToolTipRequestsWithBogusToolsAreRefused)
     NMHDR hdr = {hBoard, 0, static_cast<UINT>(-530)};
     SendMessageA(hBoard, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
     EXPECT_EQ(25u, VisibleButtons().size());
-    Command(kIdViewNavigation);
+    Command(ID_VIEW_NAVIGATION);
     if (!bHintsLanded)
         GTEST_SKIP() << "the board answers no tooltip request yet; only the refusals were checked";
 }
